@@ -1,0 +1,3 @@
+#include "window/application.h"
+
+int main(int argc, char** argv) { return answerbook::runApplication(argc, argv); }

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <initializer_list>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "platform/fake_platform.h"
+#include "window/form.h"
+
+namespace answerbook::testing {
+
+inline const std::string kHome = "c:\\zelmwork";
+inline const std::string kLan = "i:\\bkp_000416\\My Documents\\distance students\\interactive problems\\lb1";
+
+// One run of the program on a faked world: the form, its platform and
+// controls. load() answers the start-up boxes and runs the load handler.
+struct FakeRun {
+  FakeWorld world;
+  std::unique_ptr<Form> form;
+
+  FakeRun() { form = std::make_unique<Form>(world.platform(), world.controls()); }
+
+  void load(std::initializer_list<std::optional<std::string>> answers) {
+    for (const auto& a : answers) world.dialogs.answer(a);
+    form->handle(Event::Load);
+  }
+
+  // The usual start: home user First Middle Last, initials XYZ, assignment 1.
+  void loadExam() { load({"1", "First Middle Last", "XYZ", "1"}); }
+
+  RunState& state() { return form->state; }
+  const std::string& file(const std::string& path) const { return world.files.content(path); }
+  bool ended() const { return form->ended(); }
+};
+
+}  // namespace answerbook::testing
