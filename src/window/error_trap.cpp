@@ -14,9 +14,13 @@ const std::string_view kGeneralErrorMessage =
     "error number to the instructor and explain exactly what you were doing, keystroke by keystroke, when "
     "the error occurred.  The error is:  ";
 
+std::string generalErrorMessage(int errorNumber) {
+  return std::string(kGeneralErrorMessage) + std::to_string(errorNumber);
+}
+
 std::string trapMessage(int errorNumber) {
   if (errorNumber == err::kSubscriptOutOfRange) return std::string(kInvalidAssignmentMessage);
-  return std::string(kGeneralErrorMessage) + std::to_string(errorNumber);
+  return generalErrorMessage(errorNumber);
 }
 
 }  // namespace answerbook

@@ -13,7 +13,11 @@ extern const std::string_view kInvalidAssignmentMessage;
 // The message for every other error number; the number follows directly.
 extern const std::string_view kGeneralErrorMessage;
 
-// What an error trap shows for an error number.
+// The general error message for an error number.
+std::string generalErrorMessage(int errorNumber);
+
+// What an error trap shows for an error number: the invalid-assignment
+// message for 9, the general error message for any other.
 std::string trapMessage(int errorNumber);
 
 // Runs `body` under an error trap: a run-time error stops the body and shows

@@ -61,6 +61,7 @@ void FakeDialogs::messageBox(const std::string& text) { messages.push_back(text)
 void FakeDialogs::errorBox(const RunError& error) { errorBoxes.push_back(error.number()); }
 
 float FakeRandom::next() {
+  if (failWith != 0) throw RunError(failWith);
   ++taken;
   if (draws.empty()) return fallback;
   const float r = draws.front();

@@ -48,6 +48,7 @@ class FakeRandom : public Random {
 
   std::deque<float> draws;
   float fallback = 0.0f;
+  int failWith = 0;  // when set, every draw fails with this error number
   int taken = 0;
   std::vector<float> seeds;
 };

@@ -20,6 +20,8 @@ struct FakeRun {
   std::unique_ptr<Form> form;
 
   FakeRun() { form = std::make_unique<Form>(world.platform(), world.controls()); }
+  // A run whose controls are real ones, such as the window's widgets.
+  explicit FakeRun(const Controls& controls) { form = std::make_unique<Form>(world.platform(), controls); }
 
   void load(std::initializer_list<std::optional<std::string>> answers) {
     for (const auto& a : answers) world.dialogs.answer(a);
@@ -28,6 +30,17 @@ struct FakeRun {
 
   // The usual start: home user First Middle Last, initials XYZ, assignment 1.
   void loadExam() { load({"1", "First Middle Last", "XYZ", "1"}); }
+
+  // Replaces the script after the load: the lines from index 1 on, the
+  // position on `index`.
+  void script(std::initializer_list<std::string> lines, long long index = 0) {
+    long long i = 1;
+    for (const std::string& line : lines) state().scriptLines.set(i++, line);
+    for (; i <= ScriptLines::kLastIndex; ++i) state().scriptLines.set(i, "");
+    state().scriptIndex = index;
+  }
+
+  void click(Event event) { form->handle(event); }
 
   RunState& state() { return form->state; }
   const std::string& file(const std::string& path) const { return world.files.content(path); }

@@ -28,6 +28,16 @@ TEST(Form, ClosingTheWindowEndsTheProgramWithoutAMessage) {
   EXPECT_EQ(run.world.dialogs.prompts.size(), 4u);
 }
 
+TEST(Form, AnErrorNoHandlerTrapsIsReportedInTheErrorBoxAndEndsTheProgram) {
+  FakeRun run;
+  run.world.random.failWith = err::kDeviceIoError;  // the first draw comes before any trap
+  run.loadExam();
+  EXPECT_EQ(run.world.dialogs.errorBoxes, std::vector<int>{err::kDeviceIoError});
+  EXPECT_TRUE(run.world.dialogs.messages.empty());
+  EXPECT_TRUE(run.ended());
+  EXPECT_EQ(run.world.desktop.ends, 1);
+}
+
 TEST(Form, EventsWithoutAHandlerAreIgnored) {
   FakeRun run;
   run.loadExam();
