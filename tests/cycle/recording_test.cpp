@@ -14,10 +14,10 @@ using testing::Fault;
 using testing::FakeRun;
 using testing::FileOp;
 using testing::kHome;
+using testing::kMasterFile;
+using testing::kNotesFile;
+using testing::kSendFile;
 
-const std::string kMaster = kHome + "\\masterFile_First_Middle_Last.txt";
-const std::string kSend = kHome + "\\send_0307First_Middle_Last.txt";
-const std::string kNotes = kHome + "\\notes_First_Middle_Last.txt";
 
 const std::string kDivider = "......!!!!!!!!...................................\r\n";
 const std::string kClosing = ".................................................\r\n";
@@ -33,7 +33,7 @@ class RecordingTest : public ::testing::Test {
     run.script({"Question one"});
     run.click(Event::NextQuestionClick);
     run.world.clock.now = "14:06:10";
-    for (const std::string& f : {kMaster, kSend, kNotes}) before[f] = run.file(f);
+    for (const std::string& f : {kMasterFile, kSendFile, kNotesFile}) before[f] = run.file(f);
   }
 
   std::string added(const std::string& path) { return run.file(path).substr(before[path].size()); }
@@ -57,9 +57,9 @@ class RecordingTest : public ::testing::Test {
 TEST_F(RecordingTest, AResponseEntryGoesToTheMasterAndSendFiles) {
   type("My answer");
   run.click(Event::EnterResponseClick);
-  EXPECT_EQ(added(kMaster), responseEntry("Question one", "My answer", true));
-  EXPECT_EQ(added(kSend), responseEntry("Question one", "My answer", false));
-  EXPECT_FALSE(run.world.files.exists(kNotes));
+  EXPECT_EQ(added(kMasterFile), responseEntry("Question one", "My answer", true));
+  EXPECT_EQ(added(kSendFile), responseEntry("Question one", "My answer", false));
+  EXPECT_FALSE(run.world.files.exists(kNotesFile));
   EXPECT_EQ(run.world.question.value, "");
   EXPECT_EQ(run.world.answer.value, "");
   EXPECT_EQ(run.state().awaitingResponse, false);
@@ -70,7 +70,7 @@ TEST_F(RecordingTest, AResponseEntryGoesToTheMasterAndSendFiles) {
 TEST_F(RecordingTest, ANotesEntryGoesToAllThreeFiles) {
   type("remember this");
   run.click(Event::SaveAsNotesClick);
-  for (const std::string& f : {kMaster, kSend, kNotes}) {
+  for (const std::string& f : {kMasterFile, kSendFile, kNotesFile}) {
     EXPECT_EQ(added(f), notesEntry("Question one", "remember this")) << f;
   }
   EXPECT_EQ(run.state().workText, "NOTES -------> remember this");
@@ -83,7 +83,7 @@ TEST_F(RecordingTest, EveryEntryIsOnDiskWhenTheClickIsOverAndNoFileStaysOpen) {
   run.click(Event::EnterResponseClick);
   type("b");
   run.click(Event::SaveAsNotesClick);
-  for (const std::string& f : {kMaster, kSend, kNotes}) {
+  for (const std::string& f : {kMasterFile, kSendFile, kNotesFile}) {
     EXPECT_EQ(run.world.files.synced[f], run.file(f).size()) << f;
   }
   EXPECT_EQ(run.world.files.openFiles, 0);
@@ -92,10 +92,10 @@ TEST_F(RecordingTest, EveryEntryIsOnDiskWhenTheClickIsOverAndNoFileStaysOpen) {
 TEST_F(RecordingTest, ResponsesKeepTheirOwnLineBreaksAndMayBeEmpty) {
   const std::string cases[] = {"", "line one\r\nline two", "\r\n", "ends with a break\r\n"};
   for (const std::string& response : cases) {
-    const std::size_t start = run.file(kSend).size();
+    const std::size_t start = run.file(kSendFile).size();
     type(response);
     run.click(Event::EnterResponseClick);
-    EXPECT_EQ(run.file(kSend).substr(start), responseEntry("Question one", response, false));
+    EXPECT_EQ(run.file(kSendFile).substr(start), responseEntry("Question one", response, false));
   }
 }
 
@@ -114,13 +114,13 @@ TEST_F(RecordingTest, AnAnswerBoxThatStillShowsThePromptRecordsNothing) {
     EXPECT_EQ(run.state().awaitingResponse, true);
     EXPECT_EQ(run.state().cumulativeText, cumulative);
   }
-  EXPECT_EQ(added(kMaster), "");
-  EXPECT_EQ(added(kSend), "");
+  EXPECT_EQ(added(kMasterFile), "");
+  EXPECT_EQ(added(kSendFile), "");
 
   // One character more, and it is an answer like any other.
   type(run.state().answerPrompt + "!");
   run.click(Event::EnterResponseClick);
-  EXPECT_NE(added(kMaster).find(run.state().answerPrompt + "!\r\n"), std::string::npos);
+  EXPECT_NE(added(kMasterFile).find(run.state().answerPrompt + "!\r\n"), std::string::npos);
 }
 
 TEST_F(RecordingTest, TheNumberLineCarriesAssignmentAndQuestionNumber) {
@@ -140,28 +140,28 @@ TEST_F(RecordingTest, TheNumberLineCarriesAssignmentAndQuestionNumber) {
     r.state().assignmentNumber = c.assignment;
     r.script({c.questionLine});
     r.click(Event::NextQuestionClick);
-    const std::size_t start = r.file(kMaster).size();
+    const std::size_t start = r.file(kMasterFile).size();
     r.world.answer.value = "x";
     r.click(Event::EnterResponseClick);
-    EXPECT_EQ(r.file(kMaster).substr(start), responseEntry(c.questionLine, "x", true, c.number));
+    EXPECT_EQ(r.file(kMasterFile).substr(start), responseEntry(c.questionLine, "x", true, c.number));
   }
 
   // The question number stays until the next question-number line.
   run.script({"`q3", "plain"});
   for (int i = 0; i < 2; ++i) run.click(Event::NextQuestionClick);
-  const std::size_t start = run.file(kMaster).size();
+  const std::size_t start = run.file(kMasterFile).size();
   type("y");
   run.click(Event::EnterResponseClick);
-  EXPECT_EQ(run.file(kMaster).substr(start), responseEntry("plain", "y", true, "10003"));
+  EXPECT_EQ(run.file(kMasterFile).substr(start), responseEntry("plain", "y", true, "10003"));
 }
 
 TEST_F(RecordingTest, BeforeAnyLineTheQuestionIsEmpty) {
   FakeRun fresh;
   fresh.loadExam();
-  const std::size_t start = fresh.file(kMaster).size();
+  const std::size_t start = fresh.file(kMasterFile).size();
   fresh.world.answer.value = "early";
   fresh.click(Event::EnterResponseClick);
-  EXPECT_NE(fresh.file(kMaster).substr(start).find("`questionNumber 10000 \r\n\r\n" + kDivider), std::string::npos);
+  EXPECT_NE(fresh.file(kMasterFile).substr(start).find("`questionNumber 10000 \r\n\r\n" + kDivider), std::string::npos);
 }
 
 // A file that cannot be opened or written: the student is told, keeps every
@@ -184,7 +184,7 @@ TEST_F(RecordingTest, AFailedRecordingLosesNothingAndCanBeTriedAgain) {
       const std::string question = r.world.question.value;
       const std::string cumulative = r.state().cumulativeText;
       std::map<std::string, std::string> start;
-      for (const std::string& f : {kMaster, kSend, kNotes}) start[f] = r.file(f);
+      for (const std::string& f : {kMasterFile, kSendFile, kNotesFile}) start[f] = r.file(f);
       r.world.files.inject(fault);
       r.world.answer.value = "my careful answer";
       r.click(click);
@@ -199,7 +199,7 @@ TEST_F(RecordingTest, AFailedRecordingLosesNothingAndCanBeTriedAgain) {
       EXPECT_EQ(r.state().cumulativeText, cumulative) << what;
       EXPECT_FALSE(r.form->slots.anyOpen()) << what;
       EXPECT_EQ(r.world.files.openFiles, 0) << what;
-      for (const std::string& f : {kMaster, kSend, kNotes}) {
+      for (const std::string& f : {kMasterFile, kSendFile, kNotesFile}) {
         const std::string grown = r.file(f).substr(start[f].size());
         EXPECT_TRUE(grown.empty() || (grown.rfind(kDivider, 0) == 0 && grown.size() >= kClosing.size() &&
                                       grown.substr(grown.size() - kClosing.size()) == kClosing))
@@ -210,7 +210,7 @@ TEST_F(RecordingTest, AFailedRecordingLosesNothingAndCanBeTriedAgain) {
       r.click(click);
       EXPECT_EQ(r.world.answer.value, "") << what;
       EXPECT_EQ(r.state().awaitingResponse, false) << what;
-      EXPECT_NE(r.file(kSend).find("my careful answer"), std::string::npos) << what;
+      EXPECT_NE(r.file(kSendFile).find("my careful answer"), std::string::npos) << what;
     }
   }
 }

@@ -11,9 +11,10 @@ namespace {
 using testing::Fault;
 using testing::FakeRun;
 using testing::FileOp;
-using testing::kHome;
+using testing::kMasterFile;
+using testing::kNotesFile;
+using testing::kSendFile;
 
-const std::string kNotes = kHome + "\\notes_First_Middle_Last.txt";
 const std::string kQTag = " <-<-<-<-  Q/A:   ";
 const std::string kATag = " YOUR ANSWER  ->->->->  ";
 
@@ -26,7 +27,7 @@ class ViewingTest : public ::testing::Test {
 TEST_F(ViewingTest, DisplayNotesAddsWorkTextAndTheNotesLinesToTheQuestionBox) {
   run.script({"Q"});
   run.click(Event::NextQuestionClick);
-  run.world.files.files[kNotes] = "L1\r\nL2\r\n";
+  run.world.files.files[kNotesFile] = "L1\r\nL2\r\n";
   run.click(Event::DisplayNotesClick);
   EXPECT_EQ(run.state().workText, "QL1L2");
   EXPECT_EQ(run.world.question.value, "QQL1L2");
@@ -41,14 +42,14 @@ TEST_F(ViewingTest, DisplayNotesAfterAResponseStartsWithTheResponse) {
   run.click(Event::NextQuestionClick);
   run.world.answer.value = "R";
   run.click(Event::EnterResponseClick);
-  run.world.files.files[kNotes] = "L1\r\n";
+  run.world.files.files[kNotesFile] = "L1\r\n";
   run.click(Event::DisplayNotesClick);
   EXPECT_EQ(run.world.question.value, "RL1");
 }
 
 TEST_F(ViewingTest, AnEmptyNotesFileAddsWorkTextOnce) {
   run.state().workText = "W";
-  run.world.files.files[kNotes] = "";
+  run.world.files.files[kNotesFile] = "";
   run.click(Event::DisplayNotesClick);
   EXPECT_EQ(run.world.question.value, "W");
   EXPECT_EQ(run.state().workText, "W");
@@ -66,7 +67,7 @@ TEST_F(ViewingTest, DisplayNotesWithoutANotesFileSaysSoAndChangesNothing) {
 
   // Unreadable in the middle: nothing of it is shown.
   run.world.dialogs.messages.clear();
-  run.world.files.files[kNotes] = std::string(200000, 'n') + "\r\n";
+  run.world.files.files[kNotesFile] = std::string(200000, 'n') + "\r\n";
   run.world.files.inject(Fault{FileOp::Read, "notes_", err::kDeviceIoError, 1});
   run.click(Event::DisplayNotesClick);
   EXPECT_EQ(run.world.dialogs.messages, std::vector<std::string>{generalErrorMessage(err::kDeviceIoError)});
@@ -100,17 +101,17 @@ TEST_F(ViewingTest, ClearBoxEmptiesOnlyTheAnswerBox) {
 
   // An empty answer is an answer: it is recorded.
   run.click(Event::EnterResponseClick);
-  EXPECT_NE(run.file(kHome + "\\send_0307First_Middle_Last.txt").find("RESPONSE -->  \r\n\r\n"), std::string::npos);
+  EXPECT_NE(run.file(kSendFile).find("RESPONSE -->  \r\n\r\n"), std::string::npos);
 }
 
 TEST_F(ViewingTest, QuitEndsTheProgramAndUnrecordedTextIsNotRecorded) {
   run.click(Event::NextQuestionClick);
-  const std::string master = run.file(kHome + "\\masterFile_First_Middle_Last.txt");
+  const std::string master = run.file(kMasterFile);
   run.world.answer.value = "not recorded";
   run.click(Event::QuitClick);
   EXPECT_TRUE(run.ended());
   EXPECT_TRUE(run.world.dialogs.messages.empty());
-  EXPECT_EQ(run.file(kHome + "\\masterFile_First_Middle_Last.txt"), master);
+  EXPECT_EQ(run.file(kMasterFile), master);
 }
 
 }  // namespace

@@ -13,6 +13,11 @@ namespace answerbook::testing {
 inline const std::string kHome = "c:\\zelmwork";
 inline const std::string kLan = "i:\\bkp_000416\\My Documents\\distance students\\interactive problems\\lb1";
 
+// The record files of loadExam()'s student on the fake clock's day.
+inline const std::string kMasterFile = kHome + "\\masterFile_First_Middle_Last.txt";
+inline const std::string kSendFile = kHome + "\\send_0307First_Middle_Last.txt";
+inline const std::string kNotesFile = kHome + "\\notes_First_Middle_Last.txt";
+
 // One run of the program on a faked world: the form, its platform and
 // controls. load() answers the start-up boxes and runs the load handler.
 struct FakeRun {

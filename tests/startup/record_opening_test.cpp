@@ -11,11 +11,9 @@ namespace {
 using testing::Fault;
 using testing::FakeRun;
 using testing::FileOp;
-using testing::kHome;
-using testing::kLan;
+using testing::kMasterFile;
+using testing::kSendFile;
 
-const std::string kMaster = kHome + "\\masterFile_First_Middle_Last.txt";
-const std::string kSend = kHome + "\\send_0307First_Middle_Last.txt";
 
 // With codeNbr 19 and every later draw 0.5, the code line is 19 characters
 // of code 186 (0.5 x 137 + 118 = 186.5, to the even 186).
@@ -40,10 +38,10 @@ TEST(OpenRecords, WritesTheHeaderBlockToTheMasterAndSendFiles) {
   drawForExactHeader(run);
   run.loadExam();
 
-  EXPECT_EQ(run.file(kMaster), headerBlock(""));
-  EXPECT_EQ(run.file(kSend), headerBlock(" "));
-  EXPECT_EQ(run.world.files.synced[kMaster], run.file(kMaster).size()) << "on disk before the load ends";
-  EXPECT_EQ(run.world.files.synced[kSend], run.file(kSend).size());
+  EXPECT_EQ(run.file(kMasterFile), headerBlock(""));
+  EXPECT_EQ(run.file(kSendFile), headerBlock(" "));
+  EXPECT_EQ(run.world.files.synced[kMasterFile], run.file(kMasterFile).size()) << "on disk before the load ends";
+  EXPECT_EQ(run.world.files.synced[kSendFile], run.file(kSendFile).size());
   EXPECT_EQ(run.world.files.openFiles, 0);
   EXPECT_EQ(run.state().scriptIndex, 1);
   EXPECT_EQ(run.state().presentationMode, 1);
@@ -65,7 +63,7 @@ TEST(OpenRecords, ASecondRunAppendsASecondHeaderBlock) {
 
   std::string later = headerBlock("");
   later.replace(later.find("14:05:09"), 8, "15:00:00");
-  EXPECT_EQ(second.file(kMaster), headerBlock("") + later);
+  EXPECT_EQ(second.file(kMasterFile), headerBlock("") + later);
 }
 
 TEST(OpenRecords, TheCodeLineIsTheSameInBothFilesAndWithinItsRanges) {
@@ -74,9 +72,9 @@ TEST(OpenRecords, TheCodeLineIsTheSameInBothFilesAndWithinItsRanges) {
   for (int i = 0; i < 200; ++i) run.world.random.draws.push_back(static_cast<float>((i * 37) % 100) / 100.0f);
   run.loadExam();
 
-  const std::string master = run.file(kMaster);
+  const std::string master = run.file(kMasterFile);
   const std::string codeLine = master.substr(0, master.find("\r\n"));
-  EXPECT_EQ(run.file(kSend).substr(0, codeLine.size() + 2), codeLine + "\r\n");
+  EXPECT_EQ(run.file(kSendFile).substr(0, codeLine.size() + 2), codeLine + "\r\n");
   EXPECT_GE(codeLine.size(), 28u);
   EXPECT_LE(codeLine.size(), 56u);
   for (char c : codeLine) {
@@ -102,7 +100,7 @@ TEST(OpenRecords, AssignmentOneMayBeTypedInEveryForm) {
     FakeRun run;
     run.load({"1", "First Middle Last", "XYZ", assignment});
     EXPECT_FALSE(run.ended()) << assignment;
-    EXPECT_NE(run.file(kMaster).find("\r\n001.  Final Exam\r\n"), std::string::npos);
+    EXPECT_NE(run.file(kMasterFile).find("\r\n001.  Final Exam\r\n"), std::string::npos);
   }
 }
 
@@ -139,8 +137,8 @@ TEST(OpenRecords, AHeaderIsWholeOrAbsentNeverHalf) {
   FakeRun run;
   run.world.files.inject(Fault{FileOp::Write, "send_", 61});
   run.loadExam();
-  EXPECT_NE(run.file(kMaster).find("Date and Time"), std::string::npos);
-  EXPECT_EQ(run.file(kSend), "");
+  EXPECT_NE(run.file(kMasterFile).find("Date and Time"), std::string::npos);
+  EXPECT_EQ(run.file(kSendFile), "");
 }
 
 }  // namespace
