@@ -6,8 +6,9 @@ namespace answerbook {
 
 QImage toQImage(const Picture& picture) {
   if (picture.empty()) return {};
-  QImage image(picture.width, picture.height, QImage::Format_ARGB32);
   const auto width = static_cast<std::size_t>(picture.width);
+  if (picture.argb.size() != width * static_cast<std::size_t>(picture.height)) return {};
+  QImage image(picture.width, picture.height, QImage::Format_ARGB32);
   for (int y = 0; y < picture.height; ++y) {
     const std::uint32_t* source = picture.argb.data() + static_cast<std::size_t>(y) * width;
     auto* row = reinterpret_cast<QRgb*>(image.scanLine(y));
