@@ -1,5 +1,5 @@
-# answerbook: `make run` to start the program, `make test` to run every test.
-# Both install what is missing first.
+# answerbook: `make run` to start the program, `make test` to run every test,
+# `make bench` to run every benchmark. Each installs what is missing first.
 
 BUILD ?= build
 JOBS ?= $(shell nproc)
@@ -22,6 +22,15 @@ run: build
 
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+# Runs every benchmark, each printing its table, and fails when one of them
+# misses a limit.
+bench: build
+	@status=0; for b in $(BUILD)/bench/bench_*; do \
+	  [ -f "$$b" ] && [ -x "$$b" ] || continue; \
+	  echo "== $$(basename $$b)"; \
+	  QT_QPA_PLATFORM=offscreen "$$b" || status=1; \
+	done; exit $$status
 
 clean:
 	rm -rf $(BUILD)

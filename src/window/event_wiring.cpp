@@ -3,6 +3,7 @@
 #include "cycle/next_question.h"
 #include "cycle/recording.h"
 #include "cycle/viewing.h"
+#include "routines/picture_panel.h"
 #include "routines/routine_commands.h"
 #include "startup/set_up_run.h"
 #include "window/form.h"
@@ -20,8 +21,11 @@ Handler handlerFor(Event event) {
     case Event::ClearBoxClick: return cmd_clear_answer_box_Click;
     case Event::QuitClick: return cmd_quit_Click;
     case Event::NextPictureClick: return cmd_next_picture_Click;
-    default: return nullptr;
+    case Event::PendExpClick: return cmd_pend_exp_Click;
+    case Event::CopyPictureClick: return cmd_copy_picture_Click;
+    case Event::TimerTick: return tmr_pend_exp_Timer;
   }
+  return nullptr;
 }
 
 }  // namespace answerbook

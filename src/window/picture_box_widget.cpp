@@ -3,35 +3,14 @@
 #include <QPainter>
 #include <QResizeEvent>
 
+#include "platform/qt/qt_picture.h"
+
 namespace answerbook {
 namespace {
 
-QImage toQImage(const Picture& picture) {
-  if (picture.empty()) return {};
-  QImage image(picture.width, picture.height, QImage::Format_ARGB32);
-  for (int y = 0; y < picture.height; ++y) {
-    auto* row = reinterpret_cast<QRgb*>(image.scanLine(y));
-    for (int x = 0; x < picture.width; ++x) {
-      row[x] = picture.argb[static_cast<std::size_t>(y) * static_cast<std::size_t>(picture.width) +
-                            static_cast<std::size_t>(x)];
-    }
-  }
-  return image;
-}
-
-Picture fromQImage(const QImage& source) {
-  Picture picture;
-  if (source.isNull()) return picture;
-  const QImage image = source.convertToFormat(QImage::Format_ARGB32);
-  picture.width = image.width();
-  picture.height = image.height();
-  picture.argb.reserve(static_cast<std::size_t>(picture.width) * static_cast<std::size_t>(picture.height));
-  for (int y = 0; y < image.height(); ++y) {
-    const auto* row = reinterpret_cast<const QRgb*>(image.constScanLine(y));
-    picture.argb.insert(picture.argb.end(), row, row + image.width());
-  }
-  return picture;
-}
+// The box's foreground colour: the program never sets it, so circles come out
+// in the default, black on the white background.
+constexpr Qt::GlobalColor kForeColor = Qt::black;
 
 }  // namespace
 
@@ -47,14 +26,16 @@ void PictureBoxWidget::setScaleHeight(double units) { scaleHeight_ = units; }
 void PictureBoxWidget::setScaleWidth(double units) { scaleWidth_ = units; }
 
 void PictureBoxWidget::circle(double x, double y, double radius) {
+  fitDrawings();
   if (drawings_.isNull()) return;
   const double sx = scaleWidth_ > 0 ? drawings_.width() / scaleWidth_ : 1.0;
   const double sy = scaleHeight_ > 0 ? drawings_.height() / scaleHeight_ : 1.0;
-  // The radius is measured on the horizontal scale, so a circle is round on
-  // the screen whatever the box's shape.
+  // The radius is measured on the horizontal scale, so that 500 units reach
+  // from the centre to the left and right edges; a circle stays round on the
+  // screen, and the box clips the larger ones at its top and bottom.
   const double r = radius * sx;
   QPainter painter(&drawings_);
-  painter.setPen(QPen(Qt::black, 0));
+  painter.setPen(QPen(kForeColor, 0));
   painter.drawEllipse(QPointF(x * sx, y * sy), r, r);
   update(contentsRect());
 }
@@ -92,6 +73,12 @@ void PictureBoxWidget::paintEvent(QPaintEvent* event) {
 
 void PictureBoxWidget::resizeEvent(QResizeEvent* event) {
   QFrame::resizeEvent(event);
+  fitDrawings();
+}
+
+void PictureBoxWidget::fitDrawings() {
+  // A box that was never shown has had no resize event yet, but its size is
+  // already known: circles drawn before it is shown must not be lost.
   const QSize size = contentsRect().size();
   if (size == drawings_.size() || size.isEmpty()) return;
   QImage resized(size, QImage::Format_ARGB32_Premultiplied);

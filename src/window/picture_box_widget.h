@@ -33,6 +33,9 @@ class PictureBoxWidget : public QFrame, public PictureBox {
 
  private:
   void paintContents(QPainter& painter) const;
+  // Gives the lasting image of the drawings the inner area's size, keeping
+  // what was drawn.
+  void fitDrawings();
 
   double scaleWidth_ = 0;
   double scaleHeight_ = 0;

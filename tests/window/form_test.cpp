@@ -38,12 +38,5 @@ TEST(Form, AnErrorNoHandlerTrapsIsReportedInTheErrorBoxAndEndsTheProgram) {
   EXPECT_EQ(run.world.desktop.ends, 1);
 }
 
-TEST(Form, EventsWithoutAHandlerAreIgnored) {
-  FakeRun run;
-  run.loadExam();
-  run.form->handle(Event::TimerTick);
-  EXPECT_FALSE(run.ended());
-}
-
 }  // namespace
 }  // namespace answerbook
