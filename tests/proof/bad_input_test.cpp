@@ -6,6 +6,7 @@
 #include <fstream>
 #include <optional>
 #include <set>
+#include <stdexcept>
 #include <sstream>
 #include <string>
 #include <vector>

@@ -1,5 +1,6 @@
 #include "proof/harness_records.h"
 
+#include <algorithm>
 #include <fstream>
 #include <map>
 #include <sstream>

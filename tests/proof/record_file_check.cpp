@@ -1,6 +1,7 @@
 #include "proof/record_file_check.h"
 
 #include <cstddef>
+#include <string>
 
 #include "cycle/record_entries.h"
 
