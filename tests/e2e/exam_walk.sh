@@ -33,6 +33,8 @@ cleanup() {
   exit "$status"
 }
 trap cleanup EXIT
+# A test stopped from outside still takes its display and program with it.
+trap 'exit 143' TERM INT HUP
 
 fail() {
   echo "FAIL ($case_name): $*" >&2
