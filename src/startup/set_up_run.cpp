@@ -54,7 +54,7 @@ std::string_view problemOrderFor(float r) {
 }
 
 std::string fileNamePart(std::string_view studentName) {
-  std::string part(studentName);
+  std::string part(studentName.substr(0, kFileNamePartLimit));
   for (char& c : part) {
     const auto b = static_cast<unsigned char>(c);
     const bool unsafe = b < 32 || b == 127 || std::string_view("\\/:*?\"<>|").find(c) != std::string_view::npos;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -21,7 +22,12 @@ std::string_view problemOrderFor(float r);
 
 // The part of the student's name that goes into file names: blanks become
 // underscores, and so does every character that could lead out of the work
-// folder or that a file name cannot hold.
+// folder or that a file name cannot hold. Only the first kFileNamePartLimit
+// characters are used: the longest file name, "masterFile_" + part + ".txt",
+// must fit the 255 bytes that file systems allow a name even when every
+// character takes three bytes on the disk. A name that long is a slip of the
+// keyboard, and the header block keeps it whole.
+inline constexpr std::size_t kFileNamePartLimit = 80;
 std::string fileNamePart(std::string_view studentName);
 
 }  // namespace answerbook

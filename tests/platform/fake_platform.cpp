@@ -77,6 +77,7 @@ const std::string& FakeFileSystem::content(const std::string& path) const {
 
 void FakeFileSystem::check(FileOp op, const std::string& path) {
   ++calls[op];
+  history.emplace_back(op, path);
   for (Fault& fault : faults) {
     if (fault.op != op || fault.times == 0) continue;
     if (!fault.pathPart.empty() && path.find(fault.pathPart) == std::string::npos) continue;

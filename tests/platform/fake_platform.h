@@ -5,6 +5,7 @@
 #include <optional>
 #include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/controls.h"
@@ -95,6 +96,9 @@ class FakeFileSystem : public FileSystem {
   std::set<std::string> folders;
   std::vector<Fault> faults;
   std::map<FileOp, int> calls;  // operations attempted, failed ones included
+  // Every operation attempted, in order, with its path: lets a test fail
+  // each one of a command's operations in turn.
+  std::vector<std::pair<FileOp, std::string>> history;
   int openFiles = 0;
 };
 

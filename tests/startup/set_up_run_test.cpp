@@ -146,6 +146,8 @@ TEST(FileNamePart, ReplacesBlanksAndEveryCharacterThatCouldLeaveTheFolder) {
       {"a/b:c*d?e\"f<g>h|i", "a_b_c_d_e_f_g_h_i"},
       {std::string("tab\there\x01\x7f"), "tab_here__"},
       {"Ren\xE9 M\xFCller", "Ren\xE9_M\xFCller"},
+      {std::string(10000, 'x'), std::string(80, 'x')},
+      {std::string(79, 'y') + " z", std::string(79, 'y') + "_"},
   };
   for (const auto& [name, part] : cases) EXPECT_EQ(fileNamePart(name), part) << name;
 }

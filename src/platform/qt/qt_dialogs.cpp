@@ -20,6 +20,17 @@ void showOkOnly(const QString& text) {
   box.exec();
 }
 
+// An input box holds one line: every line break pasted into its field becomes
+// a blank, so that no answer can split a line of the record files' header.
+QString oneLine(const QString& typed) {
+  QString line = typed;
+  line.replace(QStringLiteral("\r\n"), QStringLiteral(" "));
+  for (QChar& c : line) {
+    if (c == u'\r' || c == u'\n' || c == QChar::LineSeparator || c == QChar::ParagraphSeparator) c = u' ';
+  }
+  return line;
+}
+
 }  // namespace
 
 QString QtDialogs::title() { return QStringLiteral("answerbook"); }
@@ -42,7 +53,7 @@ std::string QtDialogs::inputBox(const std::string& prompt) {
   layout->addWidget(buttons);
   field->setFocus();
   if (dialog.exec() != QDialog::Accepted) return {};
-  return fromQString(field->text());
+  return fromQString(oneLine(field->text()));
 }
 
 void QtDialogs::messageBox(const std::string& text) { showOkOnly(toQString(text)); }
