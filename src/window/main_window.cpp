@@ -13,18 +13,9 @@
 #include "window/form.h"
 #include "window/picture_box_widget.h"
 #include "window/qt_text.h"
+#include "window/text_box_adapter.h"
 
 namespace answerbook {
-
-class MainWindow::TextBoxAdapter : public TextBox {
- public:
-  explicit TextBoxAdapter(QPlainTextEdit* edit) : edit_(edit) {}
-  std::string text() const override { return fromQString(edit_->toPlainText()); }
-  void setText(const std::string& text) override { edit_->setPlainText(toQString(text)); }
-
- private:
-  QPlainTextEdit* edit_;
-};
 
 class MainWindow::TimerAdapter : public Timer {
  public:

@@ -15,6 +15,7 @@ namespace answerbook {
 
 class Form;
 class PictureBoxWidget;
+class TextBoxAdapter;
 
 // The one window of the program, "Form1": it builds the controls of the
 // control table, hands the ones that operations use to the form, and
@@ -43,7 +44,6 @@ class MainWindow : public QWidget {
   void closeEvent(QCloseEvent* event) override;
 
  private:
-  class TextBoxAdapter;
   class TimerAdapter;
 
   void buildControls();
