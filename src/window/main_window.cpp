@@ -109,6 +109,7 @@ void MainWindow::buildControls() {
         break;
     }
     widget->setObjectName(qs(spec.name));
+    widget->setAccessibleName(qs(accessibleNameOf(spec)));
     widget->setGeometry(toPixels(spec.left, dpi), toPixels(spec.top, dpi), toPixels(spec.width, dpi),
                         toPixels(spec.height, dpi));
     if (widget->focusPolicy() != Qt::NoFocus) {
@@ -117,6 +118,7 @@ void MainWindow::buildControls() {
     }
     controls_.emplace(std::string(spec.name), widget);
   }
+  for (const auto& [label, box] : kLabelledBoxes) static_cast<QLabel*>(control(label))->setBuddy(control(box));
   question_ = static_cast<QPlainTextEdit*>(control("txt_question"));
   answer_ = static_cast<QPlainTextEdit*>(control("txt_answer"));
   picture1_ = static_cast<PictureBoxWidget*>(control("Picture1"));
