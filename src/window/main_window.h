@@ -39,6 +39,8 @@ class MainWindow : public QWidget {
 
   // Twips to the window's pixels at a given logical dpi.
   static int toPixels(int twips, double dpi);
+  // A rectangle in twips to the window's pixels at its screen's logical dpi.
+  QRect twipsToPixels(int left, int top, int width, int height) const;
 
  protected:
   void closeEvent(QCloseEvent* event) override;
