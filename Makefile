@@ -1,10 +1,11 @@
 # answerbook: `make run` to start the program, `make test` to run every test,
-# `make bench` to run every benchmark. Each installs what is missing first.
+# `make bench` to run every benchmark, `make package` to build the .deb.
+# Each installs what is missing first.
 
 BUILD ?= build
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps configure build run test bench clean
+.PHONY: all deps configure build run test bench package clean
 
 all: build
 
@@ -31,6 +32,10 @@ bench: build
 	  echo "== $$(basename $$b)"; \
 	  QT_QPA_PLATFORM=offscreen "$$b" || status=1; \
 	done; exit $$status
+
+# The .deb of the program, its desktop entry and icon: $(BUILD)/answerbook_*.deb.
+package: build
+	cd $(BUILD) && cpack
 
 clean:
 	rm -rf $(BUILD)
