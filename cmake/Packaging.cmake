@@ -23,6 +23,9 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION education)
 # The Qt libraries and the C++ runtime come from the program's own links;
 # Arial in the text boxes is met by the metric-compatible Liberation Sans.
+# The input and message boxes use the desktop's sans-serif face: on a
+# machine with no other fonts than Liberation, fontconfig would give them
+# Liberation Mono.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation, fonts-dejavu-core")
 include(CPack)

@@ -28,7 +28,7 @@ diff -u "$work/expected" "$work/files" || fail "the package's files differ from 
 
 # What it needs to run, named for apt.
 depends=$(dpkg-deb -f "$deb" Depends)
-for needed in libqt6widgets6 libqt6gui6 libqt6core6 fonts-liberation; do
+for needed in libqt6widgets6 libqt6gui6 libqt6core6 fonts-liberation fonts-dejavu-core; do
   [[ ",$depends," =~ [,\ ]$needed[\ ,\(] ]] || fail "Depends lacks $needed: $depends"
 done
 [ "$(dpkg-deb -f "$deb" Package)" = answerbook ] || fail "the package is not called answerbook"
