@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <cstdlib>
 #include <filesystem>
 #include <stdexcept>
 

@@ -44,8 +44,8 @@ pid_t spawn(const std::vector<std::string>& argv, const std::vector<std::string>
   return pid;
 }
 
-void stop(pid_t pid) {
-  ::kill(pid, SIGKILL);
+void stop(pid_t pid, int signal = SIGKILL) {
+  ::kill(pid, signal);
   ::waitpid(pid, nullptr, 0);
 }
 
@@ -81,14 +81,14 @@ class VirtualScreen {
     while (::poll(&p, 1, kTimeoutMs) > 0 && ::read(fds[0], &c, 1) == 1 && c != '\n') number += c;
     ::close(fds[0]);
     if (number.empty()) {
-      stop(server_);
+      stop(server_, SIGTERM);
       throw std::runtime_error("Xvfb did not start");
     }
     display_ = ":" + number;
 
     connection_ = xcb_connect(display_.c_str(), nullptr);
     if (xcb_connection_has_error(connection_)) {
-      stop(server_);
+      stop(server_, SIGTERM);
       throw std::runtime_error("cannot reach Xvfb on " + display_);
     }
     xcb_screen_t* screen = xcb_setup_roots_iterator(xcb_get_setup(connection_)).data;
@@ -99,7 +99,8 @@ class VirtualScreen {
 
   ~VirtualScreen() {
     xcb_disconnect(connection_);
-    stop(server_);
+    // Asked to end, Xvfb takes its lock file and socket with it.
+    stop(server_, SIGTERM);
   }
 
   const std::string& display() const { return display_; }
