@@ -1,10 +1,11 @@
 # answerbook: `make run` to start the program, `make test` to run every test,
-# `make bench` to run every benchmark. Each installs what is missing first.
+# `make bench` to run every benchmark, `make package` to build the .deb.
+# Each installs what is missing first.
 
 BUILD ?= build
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps configure build run test bench clean
+.PHONY: all deps configure build run test bench package clean
 
 all: build
 
@@ -23,14 +24,14 @@ run: build
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 
-# Runs every benchmark, each printing its table, and fails when one of them
-# misses a limit.
+# Prints one table of every speed and memory figure, each next to what it is
+# compared with, and fails when one of them misses its target.
 bench: build
-	@status=0; for b in $(BUILD)/bench/bench_*; do \
-	  [ -f "$$b" ] && [ -x "$$b" ] || continue; \
-	  echo "== $$(basename $$b)"; \
-	  QT_QPA_PLATFORM=offscreen "$$b" || status=1; \
-	done; exit $$status
+	QT_QPA_PLATFORM=offscreen $(BUILD)/bench/bench_answerbook
+
+# The .deb of the program, its desktop entry and icon: $(BUILD)/answerbook_*.deb.
+package: build
+	cd $(BUILD) && cpack
 
 clean:
 	rm -rf $(BUILD)

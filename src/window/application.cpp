@@ -16,6 +16,8 @@ namespace answerbook {
 int runApplication(int argc, char** argv) {
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("answerbook"));
+  // Lets the desktop match the window with the installed desktop entry and its icon.
+  QGuiApplication::setDesktopFileName(QStringLiteral("answerbook"));
   // Closing the main window ends the program through the form, not through
   // Qt's last-window rule, so that the end is the same whatever causes it.
   QApplication::setQuitOnLastWindowClosed(false);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <utility>
 #include <string_view>
 
 namespace answerbook {
@@ -59,6 +60,40 @@ inline constexpr std::array<ControlSpec, 29> kControls = {{
     {"cmd_copy_picture", ControlKind::Button, "copy picture", 1200, 8160, 855, 495},
     {"cmd_clear_answer_box", ControlKind::Button, "clear box", 8280, 240, 855, 495},
 }};
+
+// What assistive technology calls a control is its caption, but for the
+// controls whose caption does not say what they are: these have names of
+// their own, and each small box is named, and labelled, by the label
+// beside it.
+inline constexpr std::array<std::pair<std::string_view, std::string_view>, 5> kOwnAccessibleNames = {{
+    {"txt_question", "question box"},
+    {"txt_answer", "answer box"},
+    {"Picture1", "picture 1"},
+    {"Picture2", "picture 2"},
+    {"List1", "list"},
+}};
+
+// Label, then the box it names.
+inline constexpr std::array<std::pair<std::string_view, std::string_view>, 5> kLabelledBoxes = {{
+    {"lbl_paragraph_goback", "txt_paragraph_goback"},
+    {"lbl_parameter(0)", "txt_parameter(0)"},
+    {"lbl_parameter(1)", "txt_parameter(1)"},
+    {"lbl_parameter(2)", "txt_parameter(2)"},
+    {"lbl_parameter(3)", "txt_parameter(3)"},
+}};
+
+constexpr std::string_view accessibleNameOf(const ControlSpec& control) {
+  for (const auto& [name, accessibleName] : kOwnAccessibleNames) {
+    if (name == control.name) return accessibleName;
+  }
+  for (const auto& [label, box] : kLabelledBoxes) {
+    if (box != control.name) continue;
+    for (const ControlSpec& c : kControls) {
+      if (c.name == label) return c.caption;
+    }
+  }
+  return control.caption;
+}
 
 // The height of a label that holds one line of its caption.
 inline constexpr int kOneLineLabelTwips = 195;

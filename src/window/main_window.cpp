@@ -13,18 +13,9 @@
 #include "window/form.h"
 #include "window/picture_box_widget.h"
 #include "window/qt_text.h"
+#include "window/text_box_adapter.h"
 
 namespace answerbook {
-
-class MainWindow::TextBoxAdapter : public TextBox {
- public:
-  explicit TextBoxAdapter(QPlainTextEdit* edit) : edit_(edit) {}
-  std::string text() const override { return fromQString(edit_->toPlainText()); }
-  void setText(const std::string& text) override { edit_->setPlainText(toQString(text)); }
-
- private:
-  QPlainTextEdit* edit_;
-};
 
 class MainWindow::TimerAdapter : public Timer {
  public:
@@ -48,11 +39,20 @@ QString qs(std::string_view text) { return toQString(text); }
 
 int MainWindow::toPixels(int twips, double dpi) { return static_cast<int>(std::lround(twips * dpi / kTwipsPerInch)); }
 
+QRect MainWindow::twipsToPixels(int left, int top, int width, int height) const {
+  // Qt 6 measures widgets in device-independent pixels and gives their
+  // logical dpi in the same unit (96 on a screen it scales by 2 from 192):
+  // the window is as large in inches on every screen, and Qt alone turns
+  // it into the screen's own pixels.
+  const double x = logicalDpiX();
+  const double y = logicalDpiY();
+  return QRect(toPixels(left, x), toPixels(top, y), toPixels(width, x), toPixels(height, y));
+}
+
 MainWindow::MainWindow(QWidget* parent) : QWidget(parent) {
   setObjectName(qs(kWindowName));
   setWindowTitle(qs(kWindowCaption));
-  const double dpi = logicalDpiX();
-  resize(toPixels(kClientWidthTwips, dpi), toPixels(kClientHeightTwips, dpi));
+  resize(twipsToPixels(0, 0, kClientWidthTwips, kClientHeightTwips).size());
 
   timer_.setObjectName(qs(kTimerName));
   timer_.setInterval(kTimerIntervalMs);
@@ -69,7 +69,6 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent) {
 MainWindow::~MainWindow() = default;
 
 void MainWindow::buildControls() {
-  const double dpi = logicalDpiX();
   // The layout was made for a small sans-serif face; at the desktop's usual
   // size the captions would not fit their controls.
   QFont controlFont(qs(kControlFontFamily));
@@ -118,14 +117,15 @@ void MainWindow::buildControls() {
         break;
     }
     widget->setObjectName(qs(spec.name));
-    widget->setGeometry(toPixels(spec.left, dpi), toPixels(spec.top, dpi), toPixels(spec.width, dpi),
-                        toPixels(spec.height, dpi));
+    widget->setAccessibleName(qs(accessibleNameOf(spec)));
+    widget->setGeometry(twipsToPixels(spec.left, spec.top, spec.width, spec.height));
     if (widget->focusPolicy() != Qt::NoFocus) {
       if (previous != nullptr) setTabOrder(previous, widget);
       previous = widget;
     }
     controls_.emplace(std::string(spec.name), widget);
   }
+  for (const auto& [label, box] : kLabelledBoxes) static_cast<QLabel*>(control(label))->setBuddy(control(box));
   question_ = static_cast<QPlainTextEdit*>(control("txt_question"));
   answer_ = static_cast<QPlainTextEdit*>(control("txt_answer"));
   picture1_ = static_cast<PictureBoxWidget*>(control("Picture1"));

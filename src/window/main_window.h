@@ -15,6 +15,7 @@ namespace answerbook {
 
 class Form;
 class PictureBoxWidget;
+class TextBoxAdapter;
 
 // The one window of the program, "Form1": it builds the controls of the
 // control table, hands the ones that operations use to the form, and
@@ -38,12 +39,13 @@ class MainWindow : public QWidget {
 
   // Twips to the window's pixels at a given logical dpi.
   static int toPixels(int twips, double dpi);
+  // A rectangle in twips to the window's pixels at its screen's logical dpi.
+  QRect twipsToPixels(int left, int top, int width, int height) const;
 
  protected:
   void closeEvent(QCloseEvent* event) override;
 
  private:
-  class TextBoxAdapter;
   class TimerAdapter;
 
   void buildControls();

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -9,6 +10,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <cmath>
+#include <map>
 
 #include "platform/fake_run.h"
 #include "window/control_table.h"
@@ -101,6 +103,40 @@ TEST_F(MainWindowTest, TabWalksTheControlsInTableOrderFromTheQuestionBox) {
                               << expected[i]->objectName().toStdString() << " belongs";
   }
   window.hide();
+}
+
+// What a screen reader says for each control: the caption, or for the
+// controls whose caption says nothing, a name of their own. The small boxes
+// are named after the labels beside them, which label them for assistive
+// technology too.
+TEST_F(MainWindowTest, AssistiveTechnologyKnowsEveryControlByName) {
+  const std::map<std::string, QString> ownNames = {
+      {"txt_question", "question box"},          {"txt_answer", "answer box"},
+      {"txt_paragraph_goback", "# sentences previous"},
+      {"txt_parameter(0)", "Parameter 1"},       {"txt_parameter(1)", "Parameter 2"},
+      {"txt_parameter(2)", "Parameter 3"},       {"txt_parameter(3)", "Parameter 4"},
+      {"Picture1", "picture 1"},                 {"Picture2", "picture 2"},
+      {"List1", "list"},
+  };
+  for (const ControlSpec& spec : kControls) {
+    SCOPED_TRACE(std::string(spec.name));
+    QAccessibleInterface* control = QAccessible::queryAccessibleInterface(window.control(spec.name));
+    ASSERT_NE(control, nullptr);
+    const auto own = ownNames.find(std::string(spec.name));
+    EXPECT_EQ(control->text(QAccessible::Name), own != ownNames.end() ? own->second : toQString(spec.caption));
+  }
+
+  const std::pair<const char*, const char*> labelled[] = {
+      {"lbl_paragraph_goback", "txt_paragraph_goback"}, {"lbl_parameter(0)", "txt_parameter(0)"},
+      {"lbl_parameter(1)", "txt_parameter(1)"},         {"lbl_parameter(2)", "txt_parameter(2)"},
+      {"lbl_parameter(3)", "txt_parameter(3)"},
+  };
+  for (const auto& [label, box] : labelled) {
+    SCOPED_TRACE(box);
+    const auto labels = QAccessible::queryAccessibleInterface(window.control(box))->relations(QAccessible::Label);
+    ASSERT_EQ(labels.size(), 1);
+    EXPECT_EQ(labels.front().first->object(), window.control(label));
+  }
 }
 
 TEST_F(MainWindowTest, TheTimerIsReadyButStopped) {
