@@ -21,7 +21,7 @@ inline constexpr int kTimerIntervalMs = 15;
 
 enum class ControlKind { Button, MultiLineTextBox, TextBox, Label, PictureBox, ListBox };
 
-struct ControlSpec {
+struct ControlLayout {
   std::string_view name;     // members of a control array carry their index: "txt_parameter(0)"
   ControlKind kind;
   std::string_view caption;  // caption or initial text
@@ -29,7 +29,7 @@ struct ControlSpec {
 };
 
 // In ascending tab index.
-inline constexpr std::array<ControlSpec, 29> kControls = {{
+inline constexpr std::array<ControlLayout, 29> kControls = {{
     {"txt_question", ControlKind::MultiLineTextBox, "", 240, 720, 5175, 5255},
     {"txt_answer", ControlKind::MultiLineTextBox, "", 5640, 720, 5055, 5255},
     {"cmdNextQuestion", ControlKind::Button, "Next Question / Answer", 240, 0, 975, 735},
@@ -82,13 +82,13 @@ inline constexpr std::array<std::pair<std::string_view, std::string_view>, 5> kL
     {"lbl_parameter(3)", "txt_parameter(3)"},
 }};
 
-constexpr std::string_view accessibleNameOf(const ControlSpec& control) {
+constexpr std::string_view accessibleNameOf(const ControlLayout& control) {
   for (const auto& [name, accessibleName] : kOwnAccessibleNames) {
     if (name == control.name) return accessibleName;
   }
   for (const auto& [label, box] : kLabelledBoxes) {
     if (box != control.name) continue;
-    for (const ControlSpec& c : kControls) {
+    for (const ControlLayout& c : kControls) {
       if (c.name == label) return c.caption;
     }
   }

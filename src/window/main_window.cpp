@@ -79,11 +79,11 @@ void MainWindow::buildControls() {
   boxFont.setWeight(QFont::Normal);
 
   QWidget* previous = nullptr;
-  for (const ControlSpec& spec : kControls) {
+  for (const ControlLayout& layout : kControls) {
     QWidget* widget = nullptr;
-    switch (spec.kind) {
+    switch (layout.kind) {
       case ControlKind::Button:
-        widget = new CaptionButton(qs(spec.caption), this);
+        widget = new CaptionButton(qs(layout.caption), this);
         break;
       case ControlKind::MultiLineTextBox: {
         auto* edit = new QPlainTextEdit(this);
@@ -92,18 +92,18 @@ void MainWindow::buildControls() {
         edit->setLineWrapMode(QPlainTextEdit::WidgetWidth);
         edit->setTabChangesFocus(true);
         edit->setFont(boxFont);
-        edit->setPlainText(qs(spec.caption));
+        edit->setPlainText(qs(layout.caption));
         widget = edit;
         break;
       }
       case ControlKind::TextBox:
-        widget = new QLineEdit(qs(spec.caption), this);
+        widget = new QLineEdit(qs(layout.caption), this);
         break;
       case ControlKind::Label: {
-        auto* label = new QLabel(qs(spec.caption), this);
+        auto* label = new QLabel(qs(layout.caption), this);
         // Labels tall enough for two lines wrap their caption; the one-line
         // labels keep theirs whole.
-        label->setWordWrap(spec.height >= 2 * kOneLineLabelTwips);
+        label->setWordWrap(layout.height >= 2 * kOneLineLabelTwips);
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         label->setTextFormat(Qt::PlainText);
         widget = label;
@@ -116,14 +116,14 @@ void MainWindow::buildControls() {
         widget = new QListWidget(this);
         break;
     }
-    widget->setObjectName(qs(spec.name));
-    widget->setAccessibleName(qs(accessibleNameOf(spec)));
-    widget->setGeometry(twipsToPixels(spec.left, spec.top, spec.width, spec.height));
+    widget->setObjectName(qs(layout.name));
+    widget->setAccessibleName(qs(accessibleNameOf(layout)));
+    widget->setGeometry(twipsToPixels(layout.left, layout.top, layout.width, layout.height));
     if (widget->focusPolicy() != Qt::NoFocus) {
       if (previous != nullptr) setTabOrder(previous, widget);
       previous = widget;
     }
-    controls_.emplace(std::string(spec.name), widget);
+    controls_.emplace(std::string(layout.name), widget);
   }
   for (const auto& [label, box] : kLabelledBoxes) static_cast<QLabel*>(control(label))->setBuddy(control(box));
   question_ = static_cast<QPlainTextEdit*>(control("txt_question"));

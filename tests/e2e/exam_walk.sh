@@ -111,11 +111,11 @@ ok_message() {
 # The centre of a control, in pixels inside the window, from its place in
 # twips in the program's control table (15 twips to a pixel at 96 dpi).
 centre_of() {
-  local spec
-  spec=$(grep -E "^ *\{\"$1\"," "$source_dir/src/window/control_table.h") || fail "no control $1"
+  local layout
+  layout=$(grep -E "^ *\{\"$1\"," "$source_dir/src/window/control_table.h") || fail "no control $1"
   # {"name", Kind, "caption", left, top, width, height},
   local numbers
-  numbers=$(sed -E 's/.*"[^"]*", *([0-9]+), *([0-9]+), *([0-9]+), *([0-9]+)\}.*/\1 \2 \3 \4/' <<<"$spec")
+  numbers=$(sed -E 's/.*"[^"]*", *([0-9]+), *([0-9]+), *([0-9]+), *([0-9]+)\}.*/\1 \2 \3 \4/' <<<"$layout")
   read -r left top width height <<<"$numbers"
   echo "$(((left + width / 2) / 15)) $(((top + height / 2) / 15))"
 }

@@ -21,7 +21,7 @@ namespace answerbook {
 namespace {
 
 // At 96 dpi a pixel is 15 twips.
-QRect twipsRect(const ControlSpec& c) {
+QRect twipsRect(const ControlLayout& c) {
   const auto px = [](int twips) { return static_cast<int>(std::lround(twips / 15.0)); };
   return QRect(px(c.left), px(c.top), px(c.width), px(c.height));
 }
@@ -39,15 +39,15 @@ TEST_F(MainWindowTest, IsForm1WithItsClientArea) {
 }
 
 TEST_F(MainWindowTest, EveryControlHasItsKindCaptionAndPlace) {
-  for (const ControlSpec& spec : kControls) {
-    SCOPED_TRACE(std::string(spec.name));
-    QWidget* w = window.control(spec.name);
+  for (const ControlLayout& layout : kControls) {
+    SCOPED_TRACE(std::string(layout.name));
+    QWidget* w = window.control(layout.name);
     ASSERT_NE(w, nullptr);
-    EXPECT_EQ(w->objectName(), toQString(spec.name));
+    EXPECT_EQ(w->objectName(), toQString(layout.name));
     EXPECT_EQ(w->parentWidget(), &window);
-    EXPECT_EQ(w->geometry(), twipsRect(spec));
-    const QString caption = toQString(spec.caption);
-    switch (spec.kind) {
+    EXPECT_EQ(w->geometry(), twipsRect(layout));
+    const QString caption = toQString(layout.caption);
+    switch (layout.kind) {
       case ControlKind::Button:
         ASSERT_NE(qobject_cast<QPushButton*>(w), nullptr);
         EXPECT_EQ(qobject_cast<QPushButton*>(w)->text(), caption);
@@ -92,8 +92,8 @@ TEST_F(MainWindowTest, TabWalksTheControlsInTableOrderFromTheQuestionBox) {
   ASSERT_EQ(QApplication::focusWidget(), window.control("txt_question"));
 
   std::vector<QWidget*> expected;
-  for (const ControlSpec& spec : kControls) {
-    if (spec.kind != ControlKind::Label) expected.push_back(window.control(spec.name));
+  for (const ControlLayout& layout : kControls) {
+    if (layout.kind != ControlKind::Label) expected.push_back(window.control(layout.name));
   }
   QWidget* w = expected.front();
   for (std::size_t i = 1; i < expected.size(); ++i) {
@@ -118,12 +118,12 @@ TEST_F(MainWindowTest, AssistiveTechnologyKnowsEveryControlByName) {
       {"Picture1", "picture 1"},                 {"Picture2", "picture 2"},
       {"List1", "list"},
   };
-  for (const ControlSpec& spec : kControls) {
-    SCOPED_TRACE(std::string(spec.name));
-    QAccessibleInterface* control = QAccessible::queryAccessibleInterface(window.control(spec.name));
+  for (const ControlLayout& layout : kControls) {
+    SCOPED_TRACE(std::string(layout.name));
+    QAccessibleInterface* control = QAccessible::queryAccessibleInterface(window.control(layout.name));
     ASSERT_NE(control, nullptr);
-    const auto own = ownNames.find(std::string(spec.name));
-    EXPECT_EQ(control->text(QAccessible::Name), own != ownNames.end() ? own->second : toQString(spec.caption));
+    const auto own = ownNames.find(std::string(layout.name));
+    EXPECT_EQ(control->text(QAccessible::Name), own != ownNames.end() ? own->second : toQString(layout.caption));
   }
 
   const std::pair<const char*, const char*> labelled[] = {

@@ -41,13 +41,13 @@ class ScreenScalingTest : public ::testing::Test {
 TEST_F(ScreenScalingTest, TheWindowAndEveryControlKeepTheirSizeInInches) {
   expectScreenPixels(window.width(), kClientWidthTwips, "window width");
   expectScreenPixels(window.height(), kClientHeightTwips, "window height");
-  for (const ControlSpec& spec : kControls) {
-    SCOPED_TRACE(std::string(spec.name));
-    const QRect g = window.control(spec.name)->geometry();
-    expectScreenPixels(g.x(), spec.left, "left");
-    expectScreenPixels(g.y(), spec.top, "top");
-    expectScreenPixels(g.width(), spec.width, "width");
-    expectScreenPixels(g.height(), spec.height, "height");
+  for (const ControlLayout& layout : kControls) {
+    SCOPED_TRACE(std::string(layout.name));
+    const QRect g = window.control(layout.name)->geometry();
+    expectScreenPixels(g.x(), layout.left, "left");
+    expectScreenPixels(g.y(), layout.top, "top");
+    expectScreenPixels(g.width(), layout.width, "width");
+    expectScreenPixels(g.height(), layout.height, "height");
   }
 }
 
