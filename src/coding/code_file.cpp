@@ -2,7 +2,6 @@
 
 #include <cstdint>
 #include <string>
-#include <vector>
 
 #include "coding/line_functions.h"
 #include "platform/run_error.h"
@@ -22,34 +21,6 @@ std::string codedLine(const std::string& line, double codeNbr) {
   return code(line, codeNbr);
 }
 
-// The slots the conversion opened. The recording commands open slots 1 and 2
-// without closing them first, so a conversion that stops at an error must not
-// leave its files open behind it. They are closed quietly: the caller is to
-// learn of the error that stopped the conversion, not of a close behind it.
-class ConversionSlots {
- public:
-  explicit ConversionSlots(FileSlots& slots) : slots_(slots) {}
-  ~ConversionSlots() {
-    for (int slot : opened_) {
-      try {
-        slots_.close(slot);  // does nothing once the conversion closed it
-      } catch (const RunError&) {
-      }
-    }
-  }
-  ConversionSlots(const ConversionSlots&) = delete;
-  ConversionSlots& operator=(const ConversionSlots&) = delete;
-
-  void open(int slot, const std::string& path, OpenMode mode) {
-    slots_.open(slot, path, mode);
-    opened_.push_back(slot);
-  }
-
- private:
-  FileSlots& slots_;
-  std::vector<int> opened_;
-};
-
 }  // namespace
 
 void codeFile(Form& form) {
@@ -57,21 +28,27 @@ void codeFile(Form& form) {
   FileSlots& slots = form.slots;
   const std::string queryPath = s.workFolder + "\\query" + s.querySuffix + ".txt";
   const std::string codedPath = s.workFolder + "\\queri" + s.querySuffix + ".txt";
-  ConversionSlots conversion(slots);
+  try {
+    slots.open(kQuerySlot, queryPath, OpenMode::Read);
+    const std::string firstLine = slots.readLine(kQuerySlot);
+    s.codeNbr = static_cast<std::int32_t>(firstLine.size());
+    slots.closeAll();
 
-  conversion.open(kQuerySlot, queryPath, OpenMode::Read);
-  const std::string firstLine = slots.readLine(kQuerySlot);
-  s.codeNbr = static_cast<std::int32_t>(firstLine.size());
-  slots.closeAll();
-
-  // From the beginning again: the first line is converted like every other.
-  conversion.open(kQuerySlot, queryPath, OpenMode::Read);
-  conversion.open(kCodedSlot, codedPath, OpenMode::Write);
-  while (!slots.atEnd(kQuerySlot)) {
-    const std::string line = slots.readLine(kQuerySlot);
-    slots.write(kCodedSlot, codedLine(line, s.codeNbr) + "\r\n");
+    // From the beginning again: the first line is converted like every other.
+    slots.open(kQuerySlot, queryPath, OpenMode::Read);
+    slots.open(kCodedSlot, codedPath, OpenMode::Write);
+    while (!slots.atEnd(kQuerySlot)) {
+      const std::string line = slots.readLine(kQuerySlot);
+      slots.write(kCodedSlot, codedLine(line, s.codeNbr) + "\r\n");
+    }
+    slots.closeAll();
+  } catch (const RunError&) {
+    // The recording commands open slots 1 and 2 without closing them first:
+    // a conversion that stops at an error must not leave its files open.
+    // The caller learns of the error that stopped it, not of a close behind it.
+    slots.abandonAll();
+    throw;
   }
-  slots.closeAll();
 }
 
 }  // namespace answerbook

@@ -47,8 +47,8 @@ bool record(Form& form, std::initializer_list<Target> targets) {
 
 // The answer box still shows the prompt: nothing to record. Both boxes are
 // emptied and the response stays due.
-bool onlyThePrompt(Form& form) {
-  if (form.controls.txt_answer.text() != form.state.answerPrompt) return false;
+bool onlyThePrompt(Form& form, const std::string& answer) {
+  if (answer != form.state.answerPrompt) return false;
   form.controls.txt_question.setText("");
   form.controls.txt_answer.setText("");
   return true;
@@ -68,10 +68,10 @@ void recorded(Form& form, const std::string& workText) {
 }  // namespace
 
 void cmd_enter_response_Click(Form& form) {
-  if (onlyThePrompt(form)) return;
+  const std::string response = form.controls.txt_answer.text();
+  if (onlyThePrompt(form, response)) return;
   RunState& s = form.state;
   Clock& clock = form.platform.clock;
-  const std::string response = form.controls.txt_answer.text();
   const std::string number = numberLine(entryNumber(s.assignmentNumber, s.questionNumber));
   const auto entry = [&](const std::string* numberLineText) {
     const std::string question = code(s.currentLine, s.codeNbr);
@@ -88,10 +88,11 @@ void cmd_enter_response_Click(Form& form) {
 }
 
 void cmd_save_as_notes_Click(Form& form) {
-  if (onlyThePrompt(form)) return;
+  const std::string answer = form.controls.txt_answer.text();
+  if (onlyThePrompt(form, answer)) return;
   RunState& s = form.state;
   Clock& clock = form.platform.clock;
-  const std::string notes = std::string(kNotesPrefix) + form.controls.txt_answer.text();
+  const std::string notes = std::string(kNotesPrefix) + answer;
   const auto entry = [&] {
     const std::string question = code(s.currentLine, s.codeNbr);
     const std::string text = code(notes, s.codeNbr);
