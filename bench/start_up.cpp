@@ -72,7 +72,8 @@ class VirtualScreen {
     if (::pipe(fds) != 0) throw std::runtime_error("no pipe");
     ::fcntl(fds[0], F_SETFD, FD_CLOEXEC);
     // Xvfb writes the number of the display it chose once it takes clients.
-    server_ = spawn({"Xvfb", "-displayfd", std::to_string(fds[1]), "-screen", "0", "1280x1024x24", "-nolisten", "tcp"},
+    // -noreset: a program that connects while the server resets is turned away.
+    server_ = spawn({"Xvfb", "-displayfd", std::to_string(fds[1]), "-noreset", "-screen", "0", "1280x1024x24", "-nolisten", "tcp"},
                     environmentWith({}));
     ::close(fds[1]);
     std::string number;

@@ -42,6 +42,10 @@ fail() {
   if [ -n "${DISPLAY:-}" ] && import -window root "$shot" 2>/dev/null; then
     echo "screenshot: $shot" >&2
   fi
+  if [ -s "$tmp/xvfb.log" ]; then
+    echo "--- the X server's output:" >&2
+    cat "$tmp/xvfb.log" >&2
+  fi
   if [ -s "$tmp/app.log" ]; then
     echo "--- the program's output:" >&2
     cat "$tmp/app.log" >&2
@@ -62,12 +66,16 @@ wait_for() {
 }
 
 # --- a display of the test's own -------------------------------------------
+# -noreset: by default the server resets whenever its last client leaves, and
+# a client that connects during the reset (the program, while xdotool comes
+# and goes) is turned away.
 exec {display_fd}>"$tmp/display"
-Xvfb -displayfd "$display_fd" -screen 0 1024x768x24 -dpi 96 -nolisten tcp >"$tmp/xvfb.log" 2>&1 &
+Xvfb -displayfd "$display_fd" -noreset -screen 0 1024x768x24 -dpi 96 -nolisten tcp >"$tmp/xvfb.log" 2>&1 &
 xvfb_pid=$!
 exec {display_fd}>&-
 wait_for 20 "Xvfb" test -s "$tmp/display"
 export DISPLAY=:$(tr -d '[:space:]' <"$tmp/display")
+wait_for 20 "the display to take clients" xdpyinfo
 
 # --- the program -------------------------------------------------------------
 mkdir -m 700 "$tmp/runtime"
